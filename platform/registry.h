@@ -59,10 +59,10 @@ long RegClose(RegHandle key);
 
 // RegEnumKeyExA: `nameChars` is the buffer size in characters on entry and
 // the name's length (without terminator) on success.
-long RegEnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars);
+long RegEnumSubkey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars);
 
 // RegEnumValueA. `type`, `data` and `dataBytes` may be null.
-long RegEnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars,
+long RegEnumValueAt(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars,
                   std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataBytes);
 
 // RegQueryValueExA. A null or empty name is the default value. With `data`
@@ -80,14 +80,14 @@ long RegSet(RegHandle key, const char* name, std::uint32_t type, const std::uint
             std::uint32_t bytes);
 
 // RegDeleteValueA.
-long RegDeleteValue(RegHandle key, const char* name);
+long RegRemoveValue(RegHandle key, const char* name);
 
 // RegDeleteKeyA: deletes a key that has no subkeys (5 when it has some).
-long RegDeleteKey(RegHandle parent, const char* subkey);
+long RegRemoveKey(RegHandle parent, const char* subkey);
 
 // RegDeleteKeyExA, which the caller should prefer when it is present
 // (`RegHasDeleteKeyEx`); `view` carries the registry view flag.
 bool RegHasDeleteKeyEx();
-long RegDeleteKeyEx(RegHandle parent, const char* subkey, std::uint32_t view);
+long RegRemoveKeyEx(RegHandle parent, const char* subkey, std::uint32_t view);
 
 }  // namespace platform

@@ -91,7 +91,7 @@ long RegistryKey::EnumKeyName(std::uint32_t index, std::string* name,
                               std::uint32_t bufferChars) const {
   std::vector<char> buffer(bufferChars + 1, '\0');
   std::uint32_t chars = bufferChars;
-  long rc = RegEnumKey(handle_, index, buffer.data(), &chars);
+  long rc = RegEnumSubkey(handle_, index, buffer.data(), &chars);
   if (rc == kErrSuccess)
     name->assign(buffer.data(), chars);
   else

@@ -1,4 +1,6 @@
 // Registry backend for Windows: the ANSI registry functions, one to one.
+// (The seam's names differ from the Windows ones where <windows.h> would
+// turn them into macros.)
 #include <windows.h>
 
 #include "platform/registry.h"
@@ -43,14 +45,14 @@ long RegCreate(RegHandle parent, const char* subkey, std::uint32_t access, RegHa
 
 long RegClose(RegHandle key) { return RegCloseKey(ToHkey(key)); }
 
-long RegEnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars) {
+long RegEnumSubkey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars) {
   DWORD chars = nameChars ? *nameChars : 0;
   LONG rc = RegEnumKeyExA(ToHkey(key), index, name, &chars, nullptr, nullptr, nullptr, nullptr);
   if (nameChars) *nameChars = chars;
   return rc;
 }
 
-long RegEnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars,
+long RegEnumValueAt(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameChars,
                   std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataBytes) {
   DWORD chars = nameChars ? *nameChars : 0;
   DWORD t = 0;
@@ -86,17 +88,17 @@ long RegSet(RegHandle key, const char* name, std::uint32_t type, const std::uint
   return RegSetValueExA(ToHkey(key), name, 0, type, data, bytes);
 }
 
-long RegDeleteValue(RegHandle key, const char* name) {
+long RegRemoveValue(RegHandle key, const char* name) {
   return RegDeleteValueA(ToHkey(key), name);
 }
 
-long RegDeleteKey(RegHandle parent, const char* subkey) {
+long RegRemoveKey(RegHandle parent, const char* subkey) {
   return RegDeleteKeyA(ToHkey(parent), subkey);
 }
 
 bool RegHasDeleteKeyEx() { return g_deleteKeyEx != nullptr; }
 
-long RegDeleteKeyEx(RegHandle parent, const char* subkey, std::uint32_t view) {
+long RegRemoveKeyEx(RegHandle parent, const char* subkey, std::uint32_t view) {
   if (!g_deleteKeyEx) return RegDeleteKeyA(ToHkey(parent), subkey);
   return g_deleteKeyEx(ToHkey(parent), subkey, view, 0);
 }
