@@ -1,0 +1,170 @@
+// hostsim: a stand-in for the CAD host, installed by tests and the demo as
+// acad.exe (acadlt.exe, aclt.exe) in a fake installation folder.
+//
+//   acad.exe [/product KEY] [/b SCRIPT] [/journal FILE] [/timeout SECONDS]
+//            [/p PROFILE] [/noworkspaces]
+//
+// Without /product it takes the installation whose Location (or
+// AcadLocation) is its own folder. Without /journal it writes the journal
+// named by ARVENLO_HOSTSIM_JOURNAL, if any. A scripted run ends after
+// /timeout seconds at the latest (default 120), with exit code 5.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "hostsim/journal.h"
+#include "hostsim/sim_host.h"
+#include "platform/registry.h"
+#include "platform/registry_key.h"
+
+extern "C" __declspec(dllexport) host::Host* ArvenloHostInterface() { return hostsim::TheHost(); }
+
+namespace {
+
+std::string Normalised(std::string folder) {
+  for (char& c : folder) {
+    if (c == '/') c = '\\';
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+std::string OwnFolder() {
+  char path[MAX_PATH * 2] = "";
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string p = path;
+  return p.substr(0, p.find_last_of('\\'));
+}
+
+// The product key whose installation folder is this program's folder.
+std::string FindOwnProductKey() {
+  const std::string own = Normalised(OwnFolder());
+  for (const char* family : {"Software\\Autodesk\\AutoCAD", "Software\\Autodesk\\AutoCAD LT"}) {
+    platform::RegistryKey familyKey;
+    if (familyKey.Open(platform::kHkeyLocalMachine, family, platform::kKeyRead) !=
+        platform::kErrSuccess)
+      continue;
+    std::string release;
+    for (std::uint32_t i = 0; familyKey.EnumKeyName(i, &release) == platform::kErrSuccess; ++i) {
+      platform::RegistryKey releaseKey;
+      if (releaseKey.Open(familyKey.handle(), release, platform::kKeyRead) != platform::kErrSuccess)
+        continue;
+      std::string product;
+      for (std::uint32_t j = 0; releaseKey.EnumKeyName(j, &product) == platform::kErrSuccess; ++j) {
+        platform::RegistryKey productKey;
+        if (productKey.Open(releaseKey.handle(), product, platform::kKeyRead) !=
+            platform::kErrSuccess)
+          continue;
+        std::optional<std::string> location = productKey.ReadString("Location", 1024);
+        if (!location) location = productKey.ReadString("AcadLocation", 1024);
+        if (location && Normalised(*location) == own)
+          return std::string(family) + "\\" + release + "\\" + product;
+      }
+    }
+  }
+  return std::string();
+}
+
+hostsim::SimHost* g_running = nullptr;
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA && g_running) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (data && data->dwData == 1) {
+      std::string text;
+      if (g_running->IsLt()) {
+        text.assign(static_cast<const char*>(data->lpData), data->cbData);
+      } else {
+        // The Unicode host takes UTF-16 text.
+        std::wstring wide(static_cast<const wchar_t*>(data->lpData), data->cbData / 2);
+        int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                    nullptr, 0, nullptr, nullptr);
+        text.resize(n > 0 ? n : 0);
+        if (n > 0)
+          WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                              n, nullptr, nullptr);
+      }
+      text = text.c_str();  // up to the terminator
+      g_running->ReceiveTypedText(text);
+      return TRUE;
+    }
+    return FALSE;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+DWORD WINAPI Watchdog(void* parameter) {
+  DWORD seconds = static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(parameter));
+  Sleep(seconds * 1000);
+  hostsim::Journal("timeout", std::to_string(seconds) + " s");
+  hostsim::CloseJournal();
+  ExitProcess(hostsim::kExitTimeout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  hostsim::Options options;
+  std::string journal;
+  long timeout = -1;
+  if (const char* env = std::getenv("ARVENLO_HOSTSIM_JOURNAL")) journal = env;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (!arg.empty() && arg[0] == '-') arg[0] = '/';
+    auto next = [&](std::string* out) {
+      if (i + 1 >= argc) return false;
+      *out = argv[++i];
+      return true;
+    };
+    std::string value;
+    if (arg == "/product" && next(&options.productKey)) continue;
+    if (arg == "/b" && next(&options.scriptPath)) continue;
+    if (arg == "/journal" && next(&journal)) continue;
+    if (arg == "/p" && next(&options.startProfile)) continue;
+    if (arg == "/timeout" && next(&value)) {
+      timeout = std::strtol(value.c_str(), nullptr, 10);
+      continue;
+    }
+    if (arg == "/noworkspaces") {
+      options.workspaces = false;
+      continue;
+    }
+    std::fprintf(stderr, "hostsim: unknown option %s\n", argv[i]);
+    return hostsim::kExitUsage;
+  }
+  hostsim::OpenJournal(journal);
+  if (options.productKey.empty()) options.productKey = FindOwnProductKey();
+  if (options.productKey.empty()) {
+    hostsim::Journal("error", "no installation has the folder " + OwnFolder());
+    std::fprintf(stderr, "hostsim: no installation has the folder %s\n", OwnFolder().c_str());
+    return hostsim::kExitUsage;
+  }
+  if (timeout < 0) timeout = options.scriptPath.empty() ? 0 : 120;
+  if (timeout > 0)
+    CloseHandle(CreateThread(nullptr, 0, Watchdog,
+                             reinterpret_cast<void*>(static_cast<std::uintptr_t>(timeout)), 0,
+                             nullptr));
+
+  hostsim::SimHost simHost(options);
+  g_running = &simHost;
+
+  // The real main window, never shown: text typed through WM_COPYDATA arrives here.
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = MainWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "ArvenloHostSimMain";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowA(windowClass.lpszClassName, "Arvenlo host simulator",
+                              WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr,
+                              nullptr, windowClass.hInstance, nullptr);
+  simHost.SetMainWindow(window);
+
+  int code = simHost.Run();
+  g_running = nullptr;
+  if (window) DestroyWindow(window);
+  hostsim::CloseJournal();
+  return code;
+}
