@@ -7,9 +7,16 @@
 
 namespace common {
 
+// The library's file name, looked for beside the module and one folder up.
+inline constexpr const char kRegLibFileName[] = "QyVeskReg.dll";
+
 // Loads the library (if not yet loaded) and looks up the entry points.
-// Done once for the module when it starts; later calls do nothing.
+// Done once for the module when it starts; later calls do nothing, whether
+// the library was found or not.
 void BindRegLib();
+// The same for a module at `modulePath`: drive + folder + kRegLibFileName,
+// else drive + folder + "..\" + kRegLibFileName.
+void BindRegLibAt(const std::string& modulePath);
 // Frees the library; the operations do nothing afterwards until BindRegLib.
 void UnbindRegLib();
 bool RegLibLoaded();
