@@ -658,12 +658,12 @@ bool SimHost::RunBuiltin(const std::string& name, bool* known) {
     return true;
   }
   if (name == "ARX_LOAD") {
-    if (getString(true, "Module to load: ", answer, sizeof answer) == host::kRtNorm)
+    if (getString(false, "Module to load: ", answer, sizeof answer) == host::kRtNorm)
       loadModule(answer, true, true);
     return true;
   }
   if (name == "ARX_UNLOAD") {
-    if (getString(true, "Module to unload: ", answer, sizeof answer) == host::kRtNorm) {
+    if (getString(false, "Module to unload: ", answer, sizeof answer) == host::kRtNorm) {
       // Named by its file name or its full path, as the host's own command takes it.
       for (Module* m : modules_) {
         std::string file = m->path.substr(m->path.find_last_of("\\/") + 1);

@@ -1,0 +1,236 @@
+// The Windows side of the end-to-end tests: files, the registry and one
+// child process per run of the stand-in host.
+#include "tests/inhost/installation.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/registry_key.h"
+
+namespace e2e {
+
+namespace {
+
+// Build outputs are named by their Linux paths; Wine sees them on drive Z:.
+std::string WinePath(std::string path) {
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
+}
+
+void DeleteTree(platform::RegHandle root, const std::string& path) {
+  std::vector<std::string> children;
+  {
+    platform::RegistryKey key;
+    if (key.Open(root, path, platform::kKeyAllAccess) != platform::kErrSuccess) return;
+    std::string child;
+    for (std::uint32_t i = 0; key.EnumKeyName(i, &child, 1024) == platform::kErrSuccess; ++i)
+      children.push_back(child);
+  }
+  for (const std::string& child : children) DeleteTree(root, path + "\\" + child);
+  platform::RegRemoveKey(root, path.c_str());
+}
+
+void DeleteFolderTree(const std::string& folder) {
+  for (const platform::FolderEntry& e : platform::ListFolder(folder)) {
+    std::string path = folder + "\\" + e.name;
+    if (e.attributes & platform::kAttrDirectory)
+      DeleteFolderTree(path);
+    else
+      platform::DeleteOneFile(path);
+  }
+  platform::RemoveFolder(folder);
+}
+
+platform::RegistryKey CreateKey(platform::RegHandle root, const std::string& path) {
+  platform::RegistryKey key;
+  key.Create(root, path, platform::kKeyAllAccess);
+  return key;
+}
+
+}  // namespace
+
+std::vector<std::string> HostRun::Lines(const std::string& prefix) const {
+  std::vector<std::string> found;
+  for (const std::string& line : journal)
+    if (line.rfind(prefix, 0) == 0) found.push_back(line);
+  return found;
+}
+
+int HostRun::Find(const std::string& line, int from) const {
+  for (int i = from < 0 ? 0 : from; i < static_cast<int>(journal.size()); ++i)
+    if (journal[i] == line) return i;
+  return -1;
+}
+
+std::string HostRun::Text() const {
+  std::string text;
+  for (const std::string& line : journal) text += line + "\n";
+  return text;
+}
+
+Installation::Installation(const std::string& name, bool lt) : lt_(lt) {
+  productKey_ = lt ? "Software\\Autodesk\\AutoCAD LT\\R11\\ACADLT-E2E" + name + ":409"
+                   : "Software\\Autodesk\\AutoCAD\\R17.0\\ACAD-E2E" + name + ":409";
+  std::string base = platform::TempPath() + "arvenlo-inhost-e2e";
+  platform::CreateFolder(base);
+  folder_ = base + "\\" + name + "\\";
+  Cleanup();
+  platform::CreateFolder(folder_.substr(0, folder_.size() - 1));
+  platform::CreateFolder(folder_ + "apps");
+  platform::CopyOneFile(WinePath(ARVENLO_HOSTSIM_EXE), folder_ + (lt ? "acadlt.exe" : "acad.exe"),
+                        false);
+  platform::CopyOneFile(WinePath(ARVENLO_STARTER_MODULE), folder_ + "Arvenlo.dbx", false);
+  platform::CopyOneFile(WinePath(lt ? ARVENLO_INHOST_ALX : ARVENLO_INHOST_ARX),
+                        folder_ + (lt ? "Arvenlo.alx" : "Arvenlo.arx"), false);
+  platform::RegistryKey product = CreateKey(platform::kHkeyLocalMachine, productKey_);
+  product.WriteString("Location", folder_.substr(0, folder_.size() - 1));
+  product.WriteString("ProductName", "Stand-in " + name);
+}
+
+Installation::~Installation() { Cleanup(); }
+
+void Installation::Cleanup() {
+  DeleteTree(platform::kHkeyLocalMachine, productKey_);
+  DeleteTree(platform::kHkeyCurrentUser, productKey_);
+  DeleteFolderTree(folder_.substr(0, folder_.size() - 1));
+}
+
+void Installation::EnterStarter() {
+  platform::RegistryKey entry =
+      CreateKey(platform::kHkeyLocalMachine, productKey_ + "\\Applications\\ArvenloStarter");
+  entry.WriteDword("LOADCTRLS", 2);
+  entry.WriteString("LOADER", folder_ + "Arvenlo.dbx");
+  SetSetupValue("PmPath", folder_ + (lt_ ? "Arvenlo.alx" : "Arvenlo.arx"));
+}
+
+void Installation::EnterInHostModuleDirectly() {
+  platform::RegistryKey entry =
+      CreateKey(platform::kHkeyLocalMachine, productKey_ + "\\Applications\\Arvenlo");
+  entry.WriteDword("LOADCTRLS", 2);
+  entry.WriteString("LOADER", folder_ + (lt_ ? "Arvenlo.alx" : "Arvenlo.arx"));
+}
+
+void Installation::SetSetupValue(const char* name, const std::string& value) {
+  CreateKey(platform::kHkeyLocalMachine, productKey_ + "\\Applications\\Arvenlo")
+      .WriteString(name, value);
+}
+
+void Installation::RegisterApp(const App& app) {
+  std::string root = productKey_ + "\\Applications\\Arvenlo";
+  platform::RegistryKey key = CreateKey(platform::kHkeyLocalMachine, root + "\\Applications\\" + app.name);
+  std::vector<std::string> files = app.loaderFiles;
+  if (files.empty()) files.push_back(app.name + ".arx");
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    std::string path = AppPath(files[i]);
+    if (files[i].find("missing") == std::string::npos)
+      platform::CopyOneFile(WinePath(ARVENLO_SAMPLE_APP), path, false);
+    std::string value = i == 0 ? "Loader" : "Loader" + std::to_string(i);
+    key.WriteString(value.c_str(), path);
+  }
+  if (!app.commandGroups.empty()) key.WriteString("CommandGroups", app.commandGroups);
+  if (!app.modules.empty()) key.WriteString("Modules", app.modules);
+  if (app.unloadable >= 0) key.WriteDword("Unloadable", static_cast<std::uint32_t>(app.unloadable));
+  if (app.stdLoadOrder >= 0)
+    CreateKey(platform::kHkeyLocalMachine, root + "\\StdLoadOrder")
+        .WriteDword(app.name.c_str(), static_cast<std::uint32_t>(app.stdLoadOrder));
+}
+
+void Installation::AddCompanion(const std::string& file) {
+  platform::CopyOneFile(WinePath(ARVENLO_SAMPLE_COMPANION), AppPath(file), false);
+}
+
+void Installation::AddProfile(const std::string& profile) {
+  CreateKey(platform::kHkeyCurrentUser, productKey_ + "\\Profiles\\" + profile)
+      .WriteString("", "profile " + profile);
+}
+
+void Installation::SetCurrentProfile(const std::string& profile) {
+  CreateKey(platform::kHkeyCurrentUser, productKey_ + "\\Profiles").WriteString("", profile);
+}
+
+void Installation::Link(const std::string& profile, const std::string& app,
+                        std::uint32_t loadOrder) {
+  platform::RegistryKey link = CreateKey(
+      platform::kHkeyCurrentUser,
+      productKey_ + "\\Profiles\\" + profile + "\\Arvenlo\\Applications\\" + app);
+  link.WriteDword("LoadOrder", loadOrder);
+  link.WriteDword("MenuLoaded", 0);
+}
+
+void Installation::SetNoteDword(const std::string& profile, const char* name,
+                                std::uint32_t value) {
+  CreateKey(platform::kHkeyCurrentUser, productKey_ + "\\Profiles\\" + profile + "\\Arvenlo")
+      .WriteDword(name, value);
+}
+
+void Installation::SetNoteString(const std::string& profile, const char* name,
+                                 const std::string& value) {
+  CreateKey(platform::kHkeyCurrentUser, productKey_ + "\\Profiles\\" + profile + "\\Arvenlo")
+      .WriteString(name, value);
+}
+
+bool Installation::HasNote(const std::string& profile, const char* name) const {
+  platform::RegistryKey key;
+  if (key.Open(platform::kHkeyCurrentUser, productKey_ + "\\Profiles\\" + profile + "\\Arvenlo",
+               platform::kKeyRead) != platform::kErrSuccess)
+    return false;
+  return platform::RegQuery(key.handle(), name, nullptr, nullptr, nullptr) == platform::kErrSuccess;
+}
+
+long Installation::NoteDword(const std::string& profile, const char* name) const {
+  platform::RegistryKey key;
+  if (key.Open(platform::kHkeyCurrentUser, productKey_ + "\\Profiles\\" + profile + "\\Arvenlo",
+               platform::kKeyRead) != platform::kErrSuccess)
+    return -1;
+  auto value = key.ReadDword(name);
+  return value ? static_cast<long>(*value) : -1;
+}
+
+std::string Installation::CurrentProfile() const {
+  platform::RegistryKey key;
+  if (key.Open(platform::kHkeyCurrentUser, productKey_ + "\\Profiles", platform::kKeyRead) !=
+      platform::kErrSuccess)
+    return std::string();
+  return key.ReadString("").value_or("");
+}
+
+HostRun Installation::Start(const std::vector<std::string>& script) {
+  ++runs_;
+  std::string scriptPath = folder_ + "run" + std::to_string(runs_) + ".scr";
+  std::string journalPath = folder_ + "run" + std::to_string(runs_) + ".journal";
+  std::string text;
+  for (const std::string& line : script) text += line + "\r\n";
+  platform::WriteWholeFile(scriptPath, text);
+  platform::DeleteOneFile(journalPath);
+
+  std::string command = "\"" + folder_ + (lt_ ? "acadlt.exe" : "acad.exe") + "\" /b \"" +
+                        scriptPath + "\" /journal \"" + journalPath + "\" /timeout 60";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  HostRun run;
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process))
+    return run;
+  WaitForSingleObject(process.hProcess, 90000);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  run.exitCode = static_cast<int>(code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+
+  std::string contents;
+  platform::ReadWholeFile(journalPath, &contents);
+  std::istringstream lines(contents);
+  std::string line;
+  while (std::getline(lines, line)) run.journal.push_back(line);
+  return run;
+}
+
+}  // namespace e2e
