@@ -46,7 +46,9 @@ TEST(SharedStrings, EveryIdentifierIsThereInBothLanguages) {
     std::u16string russian = LoadLangStringWide(id, kLangRussian);
     EXPECT_FALSE(english.empty()) << id;
     EXPECT_FALSE(russian.empty()) << id;
-    if (id != common::kIdsOptionsTabTitle) EXPECT_NE(english, russian) << id;
+    if (id != common::kIdsOptionsTabTitle) {
+      EXPECT_NE(english, russian) << id;
+    }
   }
   EXPECT_EQ(LoadLangStringWide(common::kIdsOptionsTabTitle, kLangRussian), u"Arvenlo");
 }
@@ -88,8 +90,9 @@ TEST(SharedStrings, AnsiTextsFollowTheCodePage) {
   ASSERT_EQ(common::LoadLangStringTo(common::kIdsAppTitle, buffer, sizeof buffer, kLangRussian),
             buffer);
   EXPECT_EQ(std::string(buffer), platform::WideToAnsi(u"Arvenlo для AutoCAD"));
-  if (platform::AnsiCodePage() == 1251)
+  if (platform::AnsiCodePage() == 1251) {
     EXPECT_STREQ(buffer, "Arvenlo \xE4\xEB\xFF AutoCAD");
+  }
 }
 
 TEST(SharedStrings, NoDialogsOrMenusInThisProgram) {
