@@ -1,0 +1,63 @@
+// The jobs of one start of the manager, as the dispatch hands them out. The
+// page, the launch and the dump are built on the model and the page; until
+// they are wired in, DefaultManagerActions does nothing for them and shows
+// nothing. The maintenance requests go straight to the registration library.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "manager/command_line_info.h"
+
+namespace manager {
+
+// The launch request handed from start-up to the launch.
+struct PMRunInfo {
+  std::string m_strAcadKey;   // full product key path ("Software\Autodesk\...")
+  std::string m_strProfile;
+  std::string m_strPipeName;  // empty unless a hand-off at first start was prepared
+  std::string m_strAcCL;      // pass-through text for the host's command line
+  bool m_bCreate = false;
+  std::vector<std::string> m_astrApps;
+};
+
+// The launch request of a parsed command line (no pipe yet).
+PMRunInfo MakeRunInfo(const CPMCommandLineInfo& info);
+
+class ManagerActions {
+ public:
+  virtual ~ManagerActions() = default;
+
+  // No argument at all: show the page, one page per desktop. Returns the
+  // exit code.
+  virtual std::int32_t RunInteractive() = 0;
+
+  // A run request (-r with -a and -p): hand-off, load the model, RunAcad,
+  // show its result. `info` is the whole command line (for -AcSSE and
+  // -InstName); `run` is filled from it. Returns the exit code (1 to 3 only
+  // for hand-off failures).
+  virtual std::int32_t RunLaunch(const CPMCommandLineInfo& info, PMRunInfo& run) = 0;
+
+  // -d: write the diagnostic dump of the model into `path` (created or
+  // truncated); a file that cannot be opened is ignored.
+  virtual void WriteDump(const std::string& path) = 0;
+
+  // -dp / -ua through the registration library; nothing when it is missing.
+  virtual void DeleteProfileAllAcads(const std::string& profile) = 0;
+  virtual void UnregAppInPManAllAcads(const std::string& app) = 0;
+};
+
+// The actions as far as they exist: the maintenance requests call the bound
+// library; the page, the launch and the dump do nothing (exit code 0) until
+// they are overridden.
+class DefaultManagerActions : public ManagerActions {
+ public:
+  std::int32_t RunInteractive() override { return 0; }
+  std::int32_t RunLaunch(const CPMCommandLineInfo&, PMRunInfo&) override { return 0; }
+  void WriteDump(const std::string&) override {}
+  void DeleteProfileAllAcads(const std::string& profile) override;
+  void UnregAppInPManAllAcads(const std::string& app) override;
+};
+
+}  // namespace manager
