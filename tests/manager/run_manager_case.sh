@@ -85,8 +85,21 @@ winpath() { printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"; }
 log=$workdir/calls.log
 seen=$workdir/box.txt
 
-# Make sure the prefix exists before two programs race to create it.
-"$wine_run" "$prefix" cmd /c exit 0 >/dev/null 2>&1
+# Wine reads the user's language from the locale's name, but converts the
+# command line with the locale's character set, which needs the locale to
+# exist. When the system lacks it, build it once beside the prefix.
+if [ "$(LC_ALL=$locale locale charmap 2>/dev/null)" != UTF-8 ]; then
+  command -v localedef >/dev/null || fail "locale $locale is missing and localedef is not there"
+  export LOCPATH=$prefix.locales
+  if [ ! -d "$LOCPATH/$locale" ]; then
+    mkdir -p "$LOCPATH"
+    (
+      flock 9
+      [ -d "$LOCPATH/$locale" ] || localedef -i "${locale%%.*}" -f UTF-8 "$LOCPATH/$locale" 2>/dev/null
+    ) 9>"$LOCPATH.lock"
+  fi
+  [ "$(LC_ALL=$locale locale charmap 2>/dev/null)" = UTF-8 ] || fail "cannot build locale $locale"
+fi
 
 ( cd "$workdir" && exec env LC_ALL="$locale" LANG="$locale" ARVENLO_FAKE_REGLIB_LOG="$(winpath "$log")" \
     "$wine_run" "$prefix" "$workdir/Arvenlo.exe" "$@" ) &
