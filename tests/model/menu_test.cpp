@@ -127,6 +127,23 @@ TEST_F(MenuTest, GroupMatchesWhenItsDataStartsWithTheEntryInAnyCase) {
   }
 }
 
+TEST_F(MenuTest, ValueTooLongForTheBufferDoesNotHideLaterGroups) {
+  // Stopping at the long value would miss Group5, and the next group would
+  // be written over it.
+  Import("[HKEY_CURRENT_USER\\" + ProfilePath() + "\\Menus]\n"
+         "\"Group1\"=\"ACAD acad\"\n"
+         "\"Group2\"=\"LONG " + std::string(600, 'x') + "\"\n"
+         "\"Group5\"=\"EXPRESS express\"\n"
+         "\"Pop9\"=\"EXPRESS Pop1\"\n");
+  platform::RegistryKey profile = OpenProfile();
+  int maxGroup = 0;
+  int maxPop = 0;
+  EXPECT_EQ(0, model::FindMenuGroup(profile.handle(), "NEW new", maxGroup, maxPop));
+  EXPECT_EQ(5, maxGroup);
+  EXPECT_EQ(9, maxPop);
+  EXPECT_EQ(1, model::FindMenuGroup(profile.handle(), "express EXPRESS", maxGroup, maxPop));
+}
+
 TEST_F(MenuTest, WithoutAMenusKeyNothingIsFoundOrWritten) {
   Import("[HKEY_CURRENT_USER\\" + ProfilePath() + "]\n");
   platform::RegistryKey profile = OpenProfile();
