@@ -1,6 +1,9 @@
 #include "manager/manager_actions.h"
 
 #include "common/reglib_binding.h"
+#ifndef ARVENLO_MANAGER_WITHOUT_MODEL
+#include "model/dump.h"
+#endif
 
 namespace manager {
 
@@ -12,6 +15,15 @@ PMRunInfo MakeRunInfo(const CPMCommandLineInfo& info) {
   run.m_bCreate = info.m_bCreate;
   run.m_astrApps = info.m_astrApps;
   return run;
+}
+
+void DefaultManagerActions::WriteDump(const std::string& path) {
+#ifndef ARVENLO_MANAGER_WITHOUT_MODEL
+  // Whether the file could be written is nobody's business but the reader's.
+  model::WriteDumpFile(path);
+#else
+  (void)path;
+#endif
 }
 
 void DefaultManagerActions::DeleteProfileAllAcads(const std::string& profile) {

@@ -1,7 +1,8 @@
 // The jobs of one start of the manager, as the dispatch hands them out. The
-// page, the launch and the dump are built on the model and the page; until
-// they are wired in, DefaultManagerActions does nothing for them and shows
-// nothing. The maintenance requests go straight to the registration library.
+// page and the launch are built on the model and the page; until they are
+// wired in, DefaultManagerActions does nothing for them and shows nothing.
+// The dump goes to the model, the maintenance requests straight to the
+// registration library.
 #pragma once
 
 #include <cstdint>
@@ -48,14 +49,14 @@ class ManagerActions {
   virtual void UnregAppInPManAllAcads(const std::string& app) = 0;
 };
 
-// The actions as far as they exist: the maintenance requests call the bound
-// library; the page, the launch and the dump do nothing (exit code 0) until
-// they are overridden.
+// The actions as far as they exist: the dump and the maintenance requests
+// do their work; the page and the launch do nothing (exit code 0) until they
+// are overridden.
 class DefaultManagerActions : public ManagerActions {
  public:
   std::int32_t RunInteractive() override { return 0; }
   std::int32_t RunLaunch(const CPMCommandLineInfo&, PMRunInfo&) override { return 0; }
-  void WriteDump(const std::string&) override {}
+  void WriteDump(const std::string& path) override;
   void DeleteProfileAllAcads(const std::string& profile) override;
   void UnregAppInPManAllAcads(const std::string& app) override;
 };

@@ -18,6 +18,9 @@
 #                       caption= and text= lines of FILE, with one button; press it
 #   --calls FILE        expect the library's call log to equal FILE (an empty
 #                       FILE: no call at all)
+#   --file NAME         expect the file NAME (relative to the case's folder,
+#                       which is the program's current folder) to exist
+#   --no-file NAME      expect nothing at NAME
 #   --exit N            expected exit code (default 0)
 #
 # Without --box no window may appear. Without DISPLAY an Xvfb of our own is
@@ -25,6 +28,7 @@
 set -u
 
 wine_run= prefix= exe= uiauto= workdir= locale=en_US.UTF-8 ini_lang= lib= box= calls= want_exit=0
+want_files=() unwanted_files=()
 while [ $# -gt 0 ]; do
   case $1 in
     --wine-run) wine_run=$2; shift 2 ;;
@@ -37,6 +41,8 @@ while [ $# -gt 0 ]; do
     --lib) lib=$2; shift 2 ;;
     --box) box=$2; shift 2 ;;
     --calls) calls=$2; shift 2 ;;
+    --file) want_files+=("$2"); shift 2 ;;
+    --no-file) unwanted_files+=("$2"); shift 2 ;;
     --exit) want_exit=$2; shift 2 ;;
     --) shift; break ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
@@ -149,6 +155,13 @@ $(cat "$log")"
     [ ! -s "$log" ] || fail "the library was called: $(cat "$log")"
   fi
 fi
+
+for f in "${want_files[@]}"; do
+  [ -f "$workdir/$f" ] || fail "no file $f was written"
+done
+for f in "${unwanted_files[@]}"; do
+  [ ! -e "$workdir/$f" ] || fail "$f exists"
+done
 
 [ "$got_exit" -eq "$want_exit" ] || fail "exit code $got_exit, expected $want_exit"
 echo "ok"
