@@ -124,8 +124,8 @@ std::uint16_t LanguageFromIniValues(const std::string& langId, const std::string
 }
 
 void ChooseUiLanguage(const std::string& iniPath) {
-  // Without an ini nothing is read at all: the profile functions would look
-  // for a file of an empty name in the Windows folder.
+  // Without an ini nothing is read: the profile functions take a name
+  // without a folder to mean a file in the Windows folder, none of ours.
   std::string langId, subLangId, lang;
   if (!iniPath.empty()) {
     langId = ReadLanguageValue(iniPath, "LangId");
