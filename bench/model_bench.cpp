@@ -6,7 +6,8 @@
 // Natively it builds the registry in the in-memory backend. On Windows it
 // writes below HKLM\Software\Autodesk and HKCU\Software\Autodesk and deletes
 // them afterwards, so it only runs there with --use-real-registry (meant
-// for a Wine prefix).
+// for a Wine prefix). With --keep as well it leaves the registry in place,
+// for timing "Arvenlo.exe -d" against "reg query /s" (wine_dump_vs_reg.sh).
 
 #include <chrono>
 #include <ctime>
@@ -146,6 +147,7 @@ struct Stopwatch {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool keep = argc >= 3 && std::strcmp(argv[2], "--keep") == 0;
 #ifdef _WIN32
   if (argc < 2 || std::strcmp(argv[1], "--use-real-registry") != 0) {
     std::fprintf(stderr,
@@ -153,9 +155,6 @@ int main(int argc, char** argv) {
                  "Run it in a scratch Wine prefix with --use-real-registry.\n");
     return 1;
   }
-#else
-  (void)argc;
-  (void)argv;
 #endif
   DeleteTree(platform::kHkeyLocalMachine, "Software\\Autodesk");
   DeleteTree(platform::kHkeyCurrentUser, "Software\\Autodesk");
@@ -190,7 +189,9 @@ int main(int argc, char** argv) {
   std::printf("ratio:                         %8.1f   %8.1f\n", walk > 0 ? load / walk : 0.0,
               walkCpu > 0 ? loadCpu / walkCpu : 0.0);
 
-  DeleteTree(platform::kHkeyLocalMachine, "Software\\Autodesk");
-  DeleteTree(platform::kHkeyCurrentUser, "Software\\Autodesk");
+  if (!keep) {
+    DeleteTree(platform::kHkeyLocalMachine, "Software\\Autodesk");
+    DeleteTree(platform::kHkeyCurrentUser, "Software\\Autodesk");
+  }
   return 0;
 }
