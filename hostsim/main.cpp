@@ -8,6 +8,37 @@
 // AcadLocation) is its own folder. Without /journal it writes the journal
 // named by ARVENLO_HOSTSIM_JOURNAL, if any. A scripted run ends after
 // /timeout seconds at the latest (default 120), with exit code 5.
+//
+// At start it loads every demand-load entry of <product key>\Applications
+// whose LOADCTRLS has bit 2; an entry with bit 4 is loaded when a command its
+// Commands key names is typed.
+//
+// Input. A script (/b) or, without one, standard input: every line is typed
+// on the command line, where a line break or a space ends a command name and
+// a prompt's answer; text queued by modules and text arriving as WM_COPYDATA
+// (dwData 1) at the hidden main window come first. Lines beginning with ";"
+// are comments. Directives:
+//   #answer yes|no|ok|cancel  answers the next message box (a scripted run
+//                             ends with exit code 4 when a box finds none)
+//   #cancel, #fail            answer a prompt by cancelling or failing it;
+//                             the command then counts as cancelled or failed
+//   #wait MS                  waits up to MS milliseconds for queued input
+// A prompt that the script cannot answer also ends the run with exit code 4.
+// Without a script, message boxes are real.
+//
+// Commands: those modules registered (by global or local name, any case,
+// leading "_" and "." ignored), and QUIT / EXIT, PROFILE <name> (through the
+// profile manager, with its notifications), ARX_LOAD <path>, ARX_UNLOAD
+// <file or path>, OPTIONS (the Options dialog's extended tabs), ECHO <text>.
+// After each command the editor reactors hear how it went; when no input is
+// waiting, the input-context reactors hear that the editor is idle.
+//
+// Journal events, one line each as "<event>: <text>": start, load, unload,
+// unlocked, command-added, group-removed, command, ended, cancelled, failed,
+// unknown, demand-load, print, prompt, question, queued, copydata, profile,
+// setvar, acedcommand, extended-tab, init-dialog, tab-added, leftover
+// (something a module left registered when it went), wait, script-error,
+// input-ended, timeout, end.
 #include <windows.h>
 
 #include <cstdio>

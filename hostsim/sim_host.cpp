@@ -603,6 +603,14 @@ bool SimHost::RunOne(const std::string& typed) {
       global = c.globalName;
       break;
     }
+  if (!function && LoadOnCommand(name)) {
+    for (const Command& c : commands_)
+      if (SameText(c.globalName, name) || SameText(c.localName, name)) {
+        function = c.function;
+        global = c.globalName;
+        break;
+      }
+  }
   bool builtin = false;
   if (!function) {
     static const char* const kBuiltins[] = {"QUIT", "EXIT", "PROFILE", "ARX_UNLOAD", "ARX_LOAD",
@@ -642,6 +650,43 @@ bool SimHost::RunOne(const std::string& typed) {
       reactor->commandFailed(global.c_str());
   }
   return true;
+}
+
+// A module entered to load on a command (LOADCTRLS bit 4) whose Commands key
+// names `name` is loaded, so that the command can run. True when one was.
+bool SimHost::LoadOnCommand(const std::string& name) {
+  platform::RegistryKey apps;
+  if (apps.Open(platform::kHkeyLocalMachine, options_.productKey + "\\Applications",
+                platform::kKeyRead) != platform::kErrSuccess)
+    return false;
+  std::string entry;
+  for (std::uint32_t i = 0; apps.EnumKeyName(i, &entry, 1024) == platform::kErrSuccess; ++i) {
+    platform::RegistryKey app, commands;
+    if (app.Open(apps.handle(), entry, platform::kKeyRead) != platform::kErrSuccess ||
+        !(app.ReadDword("LOADCTRLS").value_or(0) & 4) ||
+        commands.Open(app.handle(), "Commands", platform::kKeyRead) != platform::kErrSuccess)
+      continue;
+    bool named = false;
+    char valueName[1024];
+    char data[1024];
+    for (std::uint32_t j = 0;; ++j) {
+      std::uint32_t nameChars = sizeof valueName;
+      std::uint32_t dataBytes = sizeof data - 1;
+      std::uint32_t type = 0;
+      if (platform::RegEnumValueAt(commands.handle(), j, valueName, &nameChars, &type,
+                                 reinterpret_cast<std::uint8_t*>(data), &dataBytes) !=
+          platform::kErrSuccess)
+        break;
+      data[dataBytes < sizeof data ? dataBytes : sizeof data - 1] = '\0';
+      if (SameText(valueName, name) || (type == platform::kRegSz && SameText(data, name)))
+        named = true;
+    }
+    std::optional<std::string> loader = app.ReadString("LOADER", 2048);
+    if (!named || !loader || loader->empty()) continue;
+    Journal("demand-load", name + " -> " + *loader);
+    return loadModule(loader->c_str(), false, true);
+  }
+  return false;
 }
 
 // The host's own commands that the tests and the demo need.

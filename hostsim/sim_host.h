@@ -126,6 +126,7 @@ class SimHost final : public host::Host,
   void RunCommandLine();
   bool RunOne(const std::string& name);
   bool RunBuiltin(const std::string& name, bool* known);
+  bool LoadOnCommand(const std::string& name);
   void FireIdle();
   [[noreturn]] void ScriptError(const std::string& what);
 

@@ -245,6 +245,19 @@ TEST(InHostEndToEnd, ChangeProfileCommandLeavesTheCurrentProfileAndWrongInputAlo
   EXPECT_GT(run.Find("print: hostapp A.arx unloaded"), run.Find("command: QUIT"));
 }
 
+// The answer fills the message's place as text: a name that looks like a
+// format must come out as typed.
+TEST(InHostEndToEnd, AlreadyCurrentMessageShowsTheAnswerAsTyped) {
+  Installation inst("percent");
+  inst.EnterInHostModuleDirectly();
+  inst.AddProfile("Pct%s%n");
+  inst.SetCurrentProfile("Pct%s%n");
+  HostRun run = inst.Start({"QYCHANGEPROFILE", "pct%S%N", "QUIT"});
+  ASSERT_EQ(run.exitCode, 0) << run.Text();
+  EXPECT_TRUE(run.Has("print: \\nThe profile \"pct%S%N\" is already current\\n")) << run.Text();
+  EXPECT_TRUE(run.Lines("profile: ").empty());
+}
+
 // Only a note of 2 stays for the next start; any other is used up, and the
 // pipe name with it.
 TEST(InHostEndToEnd, StarterNoteTwoStaysAndNoNoteQueuesNothing) {
@@ -289,6 +302,26 @@ TEST(InHostEndToEnd, UnloadedModuleLeavesNoCommandsOrReactorsBehind) {
   EXPECT_TRUE(run.Lines("leftover: ").empty()) << run.Text();
   EXPECT_TRUE(run.Has("group-removed: VOKT0003_QYVESK"));
   EXPECT_TRUE(run.Has("unknown: QYCHANGEPROFILE")) << run.Text();
+}
+
+TEST(InHostEndToEnd, InHostModuleEnteredOnCommandLoadsWhenItsCommandIsTyped) {
+  Installation inst("oncommand");
+  SetUpTwoProfiles(inst);
+  inst.EnterInHostModuleOnCommand();
+  inst.SetNoteDword(kDesign, "RunPM", 0);  // no start-up work: only the command
+  HostRun run = inst.Start({"QYCHANGEPROFILE", kOther, "QUIT"});
+  ASSERT_EQ(run.exitCode, 0) << run.Text();
+  int loaded = run.Find("demand-load: QYCHANGEPROFILE -> " + inst.folder() + "Arvenlo.arx");
+  ASSERT_GE(loaded, 0) << run.Text();
+  EXPECT_GT(run.Find("command: VOKT0003_CHANGEPROFILE"), loaded);
+  EXPECT_TRUE(run.Has("profile: Design -> Other"));
+  // Nothing of Design had been loaded, so all of Other's come, the shared
+  // one too, and no question is asked.
+  EXPECT_EQ(AppEvents(run),
+            (std::vector<std::string>{"B.arx loaded", "S.arx loaded", "C.arx loaded",
+                                      "C.arx unloaded", "S.arx unloaded", "B.arx unloaded"}))
+      << run.Text();
+  EXPECT_TRUE(run.Lines("question: ").empty());
 }
 
 TEST(InHostEndToEnd, LtBuildAddsItsPageCommand) {

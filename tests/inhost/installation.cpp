@@ -116,6 +116,15 @@ void Installation::EnterInHostModuleDirectly() {
   entry.WriteString("LOADER", folder_ + (lt_ ? "Arvenlo.alx" : "Arvenlo.arx"));
 }
 
+void Installation::EnterInHostModuleOnCommand() {
+  std::string key = productKey_ + "\\Applications\\Arvenlo";
+  platform::RegistryKey entry = CreateKey(platform::kHkeyLocalMachine, key);
+  entry.WriteDword("LOADCTRLS", 12);
+  entry.WriteString("LOADER", folder_ + (lt_ ? "Arvenlo.alx" : "Arvenlo.arx"));
+  CreateKey(platform::kHkeyLocalMachine, key + "\\Commands")
+      .WriteString("VOKT0003_CHANGEPROFILE", "QYCHANGEPROFILE");
+}
+
 void Installation::SetSetupValue(const char* name, const std::string& value) {
   CreateKey(platform::kHkeyLocalMachine, productKey_ + "\\Applications\\Arvenlo")
       .WriteString(name, value);

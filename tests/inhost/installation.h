@@ -38,6 +38,8 @@ class Installation {
   void SetSetupValue(const char* name, const std::string& value);
   // The in-host module entered to load at every start (without the starter).
   void EnterInHostModuleDirectly();
+  // The in-host module entered to load when one of its commands is typed.
+  void EnterInHostModuleOnCommand();
 
   // A sample application (a copy of the sample module as apps\<name>.arx)
   // registered with the given loaders' files, command groups and so on.

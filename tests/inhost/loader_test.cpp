@@ -203,6 +203,8 @@ TEST_F(LoadPassTest, GuardAsksAboutAppsThatShouldHaveComeBeforeOnesAlreadyLoaded
        {host::kIdNo},
        {"X", "Y"},
        {"Z", "W"}},
+      {"names are texts, never formats", {App("Y%n", 2)}, {App("X%s", 1), App("Y%n", 2)},
+       {host::kIdNo}, {"X%s", "Y%n"}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
