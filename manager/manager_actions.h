@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,11 +35,20 @@ class ManagerActions {
   // exit code.
   virtual std::int32_t RunInteractive() = 0;
 
-  // A run request (-r with -a and -p): hand-off, load the model, RunAcad,
-  // show its result. `info` is the whole command line (for -AcSSE and
-  // -InstName); `run` is filled from it. Returns the exit code (1 to 3 only
-  // for hand-off failures).
-  virtual std::int32_t RunLaunch(const CPMCommandLineInfo& info, PMRunInfo& run) = 0;
+  // A run request with -AcSSE: the hand-off client for `instance` (the
+  // -InstName value, else the profile name). When an AutoCAD that serves
+  // this instance already runs, the command string goes to it and the
+  // result is the exit code (0, or 1 to 3 for a failed hand-off): start-up
+  // ends there. Nothing means AutoCAD is to be started; the pipe name to
+  // serve is then in `run.m_strPipeName`.
+  virtual std::optional<std::int32_t> HandOff(const std::string& instance,
+                                              const std::string& acadKey,
+                                              const std::string& commandString,
+                                              PMRunInfo& run) = 0;
+
+  // Loads the model and runs AutoCAD with `run`, returning when it has
+  // ended or at once when the launch fails: a PMRunResult (0 to 5).
+  virtual std::int32_t RunAcad(const PMRunInfo& run) = 0;
 
   // -d: write the diagnostic dump of the model into `path` (created or
   // truncated); a file that cannot be opened is ignored.
@@ -55,7 +65,11 @@ class ManagerActions {
 class DefaultManagerActions : public ManagerActions {
  public:
   std::int32_t RunInteractive() override { return 0; }
-  std::int32_t RunLaunch(const CPMCommandLineInfo&, PMRunInfo&) override { return 0; }
+  std::optional<std::int32_t> HandOff(const std::string&, const std::string&, const std::string&,
+                                      PMRunInfo&) override {
+    return std::nullopt;
+  }
+  std::int32_t RunAcad(const PMRunInfo&) override { return 0; }
   void WriteDump(const std::string& path) override;
   void DeleteProfileAllAcads(const std::string& profile) override;
   void UnregAppInPManAllAcads(const std::string& app) override;

@@ -3,6 +3,7 @@
 #include "common/language.h"
 #include "common/reglib_binding.h"
 #include "common/resource_ids.h"
+#include "manager/launch_messages.h"
 
 namespace manager {
 
@@ -36,16 +37,31 @@ std::int32_t CPManDlgApp::ExitInstance() {
   return m_nExitCode;
 }
 
+void CPManDlgApp::RunLaunchMode() {
+  PMRunInfo run = MakeRunInfo(m_cmdInfo);
+  if (!m_cmdInfo.m_strAcSSE.empty()) {
+    const std::string& instance =
+        m_cmdInfo.m_strInstName.empty() ? m_cmdInfo.m_strProfile : m_cmdInfo.m_strInstName;
+    if (std::optional<std::int32_t> handedOver =
+            m_actions.HandOff(instance, m_cmdInfo.m_strAcadKey, m_cmdInfo.m_strAcSSE, run)) {
+      m_nExitCode = *handedOver;
+      return;
+    }
+  }
+  const std::int32_t result = m_actions.RunAcad(run);
+  const std::u16string message = LaunchResultMessage(result, run, common::GetUiLanguage());
+  if (!message.empty()) m_ui.ShowMessage(message, m_strTitle, kMessageOk);
+  m_nExitCode = 0;
+}
+
 void CPManDlgApp::Dispatch() {
   switch (ChooseStartMode(m_cmdInfo)) {
     case StartMode::kInteractive:
       m_nExitCode = m_actions.RunInteractive();
       break;
-    case StartMode::kLaunch: {
-      PMRunInfo run = MakeRunInfo(m_cmdInfo);
-      m_nExitCode = m_actions.RunLaunch(m_cmdInfo, run);
+    case StartMode::kLaunch:
+      RunLaunchMode();
       break;
-    }
     case StartMode::kDump:
       m_actions.WriteDump(m_cmdInfo.m_strDumpFile);
       break;

@@ -46,6 +46,7 @@ class CPManDlgApp {
 
  private:
   void Dispatch();
+  void RunLaunchMode();
 
   ManagerUi& m_ui;
   ManagerActions& m_actions;

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/language.h"
 #include "common/resource_ids.h"
+#include "manager/launch_messages.h"
 
 namespace manager {
 namespace {
@@ -36,10 +38,17 @@ class RecordingActions : public ManagerActions {
     calls.push_back("interactive");
     return exitCode;
   }
-  std::int32_t RunLaunch(const CPMCommandLineInfo&, PMRunInfo& run) override {
+  std::optional<std::int32_t> HandOff(const std::string& instance, const std::string& acadKey,
+                                      const std::string& commandString, PMRunInfo& run) override {
+    calls.push_back("handoff|" + instance + "|" + acadKey + "|" + commandString);
+    if (handOffExit) return handOffExit;
+    run.m_strPipeName = "pipe";
+    return std::nullopt;
+  }
+  std::int32_t RunAcad(const PMRunInfo& run) override {
     calls.push_back("launch|" + run.m_strAcadKey + "|" + run.m_strProfile);
     launched = run;
-    return exitCode;
+    return runResult;
   }
   void WriteDump(const std::string& path) override { calls.push_back("dump|" + path); }
   void DeleteProfileAllAcads(const std::string& profile) override {
@@ -48,6 +57,8 @@ class RecordingActions : public ManagerActions {
   void UnregAppInPManAllAcads(const std::string& app) override { calls.push_back("ua|" + app); }
 
   std::int32_t exitCode = 0;
+  std::optional<std::int32_t> handOffExit;
+  std::int32_t runResult = 0;
   std::vector<std::string> calls;
   PMRunInfo launched;
 };
@@ -117,14 +128,67 @@ TEST(ManagerApp, UsageIsAnOkBoxCaptionedWithTheTitle) {
   EXPECT_EQ(kMessageOk, ui.shown[0].flags);
 }
 
-TEST(ManagerApp, TheJobsExitCodeIsTheProcessExitCode) {
-  for (auto args : {std::vector<std::string>{}, std::vector<std::string>{"-r", "-a", "X", "-p", "P"}}) {
+TEST(ManagerApp, InteractiveModeEndsWithThePagesExitCode) {
+  RecordingUi ui;
+  RecordingActions actions;
+  actions.exitCode = 7;
+  CPManDlgApp app(ui, actions);
+  app.InitInstance({});
+  EXPECT_EQ(7, app.ExitInstance());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(ManagerApp, LaunchResultsAreShownAndEndWithZero) {
+  for (std::int32_t result = 0; result <= 5; ++result) {
+    SCOPED_TRACE(result);
     RecordingUi ui;
     RecordingActions actions;
-    actions.exitCode = 3;
+    actions.runResult = result;
     CPManDlgApp app(ui, actions);
-    app.InitInstance(args);
-    EXPECT_EQ(3, app.ExitInstance());
+    app.InitInstance({"-r", "-a", "AutoCAD\\R17.0\\ACAD-5001:409", "-p", "Design"});
+    EXPECT_EQ(0, app.ExitInstance());
+    const std::u16string message = LaunchResultMessage(
+        result, MakeRunInfo(app.CommandLine()), common::GetUiLanguage());
+    if (result == 0 || message.empty()) {
+      // Natively there are no string resources: nothing to show.
+      EXPECT_TRUE(ui.shown.empty());
+    } else {
+      ASSERT_EQ(1u, ui.shown.size());
+      EXPECT_EQ(message, ui.shown[0].text);
+      EXPECT_EQ(app.Title(), ui.shown[0].caption);
+      EXPECT_EQ(kMessageOk, ui.shown[0].flags);
+    }
+  }
+}
+
+TEST(ManagerApp, HandOffToARunningAutoCADEndsStartUp) {
+  struct Case {
+    std::vector<std::string> args;
+    std::optional<std::int32_t> handOff;
+    std::vector<std::string> calls;
+    std::int32_t exitCode;
+    const char* pipe;
+  };
+  const Case cases[] = {
+      // Handed over (or failed): AutoCAD is not started, the hand-off's code is the exit code.
+      {{"-r", "-a", "X", "-p", "Design", "-AcSSE", "(cmd)"}, 0, {"handoff|Design|Software\\Autodesk\\X|(cmd)"}, 0, ""},
+      {{"-r", "-a", "X", "-p", "Design", "-AcSSE", "(cmd)"}, 3, {"handoff|Design|Software\\Autodesk\\X|(cmd)"}, 3, ""},
+      // Nobody serves the instance yet: AutoCAD starts with the pipe to serve.
+      {{"-r", "-a", "X", "-p", "Design", "-InstName", "Inst", "-AcSSE", "(cmd)"}, std::nullopt,
+       {"handoff|Inst|Software\\Autodesk\\X|(cmd)", "launch|Software\\Autodesk\\X|Design"}, 0, "pipe"},
+      // No command string: no hand-off at all.
+      {{"-r", "-a", "X", "-p", "Design", "-InstName", "Inst"}, 2, {"launch|Software\\Autodesk\\X|Design"}, 0, ""},
+  };
+  for (const Case& c : cases) {
+    RecordingUi ui;
+    RecordingActions actions;
+    actions.handOffExit = c.handOff;
+    CPManDlgApp app(ui, actions);
+    app.InitInstance(c.args);
+    EXPECT_EQ(c.calls, actions.calls);
+    EXPECT_EQ(c.exitCode, app.ExitInstance());
+    EXPECT_EQ(c.pipe, actions.launched.m_strPipeName);
+    EXPECT_TRUE(ui.shown.empty());
   }
 }
 
@@ -139,7 +203,7 @@ TEST(ManagerApp, TheLaunchGetsTheWholeRequest) {
   EXPECT_TRUE(actions.launched.m_bCreate);
   EXPECT_EQ((std::vector<std::string>{"A1", "A2"}), actions.launched.m_astrApps);
   EXPECT_EQ(" /t \"x y.dwt\"", actions.launched.m_strAcCL);
-  EXPECT_EQ("", actions.launched.m_strPipeName);
+  EXPECT_EQ("pipe", actions.launched.m_strPipeName);  // prepared by the hand-off
   EXPECT_EQ("(command)", app.CommandLine().m_strAcSSE);
 }
 
