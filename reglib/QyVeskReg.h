@@ -19,7 +19,7 @@
 
 #include <stddef.h>
 
-#if defined(_WIN32) && !defined(__cplusplus_cli)
+#ifdef _WIN32
 #define QYVESK_CALL __cdecl
 #else
 #define QYVESK_CALL

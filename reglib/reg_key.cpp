@@ -25,7 +25,7 @@ long Terminate(char* buffer, std::uint32_t bytes, std::uint32_t got) {
     buffer[got] = '\0';
     return kErrSuccess;
   }
-  if (got > 0 && std::memchr(buffer, '\0', got) != nullptr) return kErrSuccess;
+  if (bytes > 0 && std::memchr(buffer, '\0', bytes) != nullptr) return kErrSuccess;
   return kErrMoreData;
 }
 
@@ -61,6 +61,7 @@ void RegKey::Close() {
 long RegKey::QueryString(const char* name, char* buffer, std::uint32_t bytes) const {
   if (buffer == nullptr) return kErrAccessDenied;
   if (handle_ == 0) return kErrInvalidHandle;
+  if (bytes == 0) return kErrMoreData;  // not even room for the terminator
   if (name == nullptr || *name == '\0') {
     long size = static_cast<long>(bytes);
     long rc = RegQueryDefault(handle_, nullptr, buffer, &size);

@@ -28,6 +28,7 @@ TEST_F(ProfilesTest, CurrentProfileName) {
   ASSERT_EQ(lib.GetCurrentProfileNameEx(kId, buffer, sizeof buffer), 1);
   EXPECT_STREQ(buffer, "Design");
   EXPECT_EQ(lib.GetCurrentProfileNameEx(kId, buffer, 6), 0);  // "Design" needs 7
+  EXPECT_EQ(lib.GetCurrentProfileNameEx(kId, buffer, 0), 0);
   EXPECT_EQ(lib.GetCurrentProfileNameEx("AutoCAD\\R9\\X", buffer, sizeof buffer), 0);
 }
 
