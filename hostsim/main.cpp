@@ -191,6 +191,11 @@ int main(int argc, char** argv) {
   HWND window = CreateWindowA(windowClass.lpszClassName, "Arvenlo host simulator",
                               WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr,
                               nullptr, windowClass.hInstance, nullptr);
+  // Without a display Wine makes no top-level windows; a message-only window
+  // still takes the messages the host needs.
+  if (!window)
+    window = CreateWindowA(windowClass.lpszClassName, "Arvenlo host simulator", 0, 0, 0, 0, 0,
+                           HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
   simHost.SetMainWindow(window);
 
   int code = simHost.Run();

@@ -99,7 +99,9 @@ int SimHost::Run() {
     vars_["WSCURRENT"] = ws;
     varText_ = workspaces_.front();
   }
-  Journal("start", options_.productKey + " profile=" + currentProfile_);
+  char window[32];
+  std::snprintf(window, sizeof window, "%p", mainWindow_);
+  Journal("start", options_.productKey + " profile=" + currentProfile_ + " window=" + window);
 
   LoadDemandLoadEntries();
   FireIdle();

@@ -324,6 +324,49 @@ TEST(InHostEndToEnd, InHostModuleEnteredOnCommandLoadsWhenItsCommandIsTyped) {
   EXPECT_TRUE(run.Lines("question: ").empty());
 }
 
+// Text typed through the main window runs like typed input, in either build's
+// encoding.
+TEST(StandInHost, TakesTypedTextAtItsMainWindow) {
+  for (bool lt : {false, true}) {
+    SCOPED_TRACE(lt ? "AutoCAD LT" : "AutoCAD");
+    Installation inst(lt ? "copydatalt" : "copydata", lt);
+    ASSERT_TRUE(inst.Launch({"#wait 20000", "QUIT"}));
+    ASSERT_TRUE(inst.SendTypedText("ECHO typed text\n"));
+    HostRun run = inst.Finish();
+    ASSERT_EQ(run.exitCode, 0) << run.Text();
+    int received = run.Find("copydata: ECHO typed text\\n");
+    ASSERT_GE(received, 0) << run.Text();
+    EXPECT_GT(run.Find("print: typed text"), received) << run.Text();
+  }
+}
+
+// A scripted run never waits for a person: what the script cannot answer
+// ends it, and so does the time limit.
+TEST(StandInHost, ScriptedRunsEndWhenTheScriptFallsShort) {
+  struct Case {
+    const char* label;
+    std::vector<std::string> script;
+    int timeout;
+    int exitCode;
+    std::string event;
+  };
+  const Case cases[] = {
+      {"prompt without answer", {"PROFILE"}, 60, 4, "script-error: "},
+      {"question without answer", {"QYCHANGEPROFILE", "Other", "QUIT"}, 60, 4, "script-error: "},
+      {"answer where a command belongs", {"#answer yes", "QUIT"}, 60, 4, "script-error: "},
+      {"time limit", {"#wait 60000", "QUIT"}, 2, 5, "timeout: "},
+      {"no QUIT", {"ECHO x"}, 60, 0, "input-ended: "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    Installation inst("scripted");
+    SetUpTwoProfiles(inst);
+    HostRun run = inst.Start(c.script, c.timeout);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.Text();
+    EXPECT_FALSE(run.Lines(c.event).empty()) << run.Text();
+  }
+}
+
 TEST(InHostEndToEnd, LtBuildAddsItsPageCommand) {
   for (bool lt : {false, true}) {
     SCOPED_TRACE(lt ? "AutoCAD LT build" : "AutoCAD build");

@@ -209,33 +209,100 @@ std::string Installation::CurrentProfile() const {
   return key.ReadString("").value_or("");
 }
 
-HostRun Installation::Start(const std::vector<std::string>& script) {
+HostRun Installation::Start(const std::vector<std::string>& script, int timeoutSeconds) {
+  Launch(script, timeoutSeconds);
+  return Finish();
+}
+
+bool Installation::Launch(const std::vector<std::string>& script, int timeoutSeconds) {
   ++runs_;
   std::string scriptPath = folder_ + "run" + std::to_string(runs_) + ".scr";
-  std::string journalPath = folder_ + "run" + std::to_string(runs_) + ".journal";
+  journalPath_ = folder_ + "run" + std::to_string(runs_) + ".journal";
   std::string text;
   for (const std::string& line : script) text += line + "\r\n";
   platform::WriteWholeFile(scriptPath, text);
-  platform::DeleteOneFile(journalPath);
+  platform::DeleteOneFile(journalPath_);
 
   std::string command = "\"" + folder_ + (lt_ ? "acadlt.exe" : "acad.exe") + "\" /b \"" +
-                        scriptPath + "\" /journal \"" + journalPath + "\" /timeout 60";
+                        scriptPath + "\" /journal \"" + journalPath_ + "\" /timeout " +
+                        std::to_string(timeoutSeconds);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  HostRun run;
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process))
-    return run;
-  WaitForSingleObject(process.hProcess, 90000);
-  DWORD code = 0;
-  GetExitCodeProcess(process.hProcess, &code);
-  run.exitCode = static_cast<int>(code);
+    return false;
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  process_ = process.hProcess;
+  processId_ = process.dwProcessId;
+  return true;
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (owner == search->processId && std::string(name) == "ArvenloHostSimMain") {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+bool Installation::SendTypedText(const std::string& text) {
+  // The host's main window appears once it has started; give it ten seconds.
+  WindowSearch search{static_cast<DWORD>(processId_), nullptr};
+  for (int i = 0; i < 200 && !search.found; ++i) {
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    // Without a display the host's window is a message-only one.
+    for (HWND w = nullptr; !search.found &&
+                           (w = FindWindowExA(HWND_MESSAGE, w, "ArvenloHostSimMain", nullptr));) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(w, &owner);
+      if (owner == search.processId) search.found = w;
+    }
+    if (!search.found) Sleep(50);
+  }
+  if (!search.found) return false;
+  std::wstring wide(text.begin(), text.end());
+  COPYDATASTRUCT data = {};
+  data.dwData = 1;
+  if (lt_) {
+    data.cbData = static_cast<DWORD>(text.size() + 1);
+    data.lpData = const_cast<char*>(text.c_str());
+  } else {
+    data.cbData = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
+    data.lpData = const_cast<wchar_t*>(wide.c_str());
+  }
+  SendMessageA(search.found, WM_COPYDATA, reinterpret_cast<WPARAM>(search.found),
+               reinterpret_cast<LPARAM>(&data));
+  return true;
+}
+
+HostRun Installation::Finish() {
+  HostRun run;
+  if (!process_) return run;
+  HANDLE process = static_cast<HANDLE>(process_);
+  WaitForSingleObject(process, 90000);
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  run.exitCode = static_cast<int>(code);
+  CloseHandle(process);
+  process_ = nullptr;
 
   std::string contents;
-  platform::ReadWholeFile(journalPath, &contents);
+  platform::ReadWholeFile(journalPath_, &contents);
   std::istringstream lines(contents);
   std::string line;
   while (std::getline(lines, line)) run.journal.push_back(line);

@@ -69,7 +69,14 @@ class Installation {
   std::string CurrentProfile() const;
 
   // Runs the host with the script's lines; waits for it to end.
-  HostRun Start(const std::vector<std::string>& script);
+  HostRun Start(const std::vector<std::string>& script, int timeoutSeconds = 60);
+
+  // The same in two steps, for a test that talks to the running host:
+  // Launch starts it, SendTypedText sends text to its main window as
+  // WM_COPYDATA (UTF-16 for AutoCAD, ANSI for AutoCAD LT), Finish waits.
+  bool Launch(const std::vector<std::string>& script, int timeoutSeconds = 60);
+  bool SendTypedText(const std::string& text);
+  HostRun Finish();
 
  private:
   void Cleanup();
@@ -77,6 +84,9 @@ class Installation {
   std::string folder_;
   bool lt_;
   int runs_ = 0;
+  void* process_ = nullptr;
+  unsigned long processId_ = 0;
+  std::string journalPath_;
 };
 
 }  // namespace e2e
