@@ -6,7 +6,8 @@
 # the registration library, and its exit code.
 #
 #   --wine-run SCRIPT   the project's wine wrapper (cmake/wine-run.sh)
-#   --prefix DIR        Wine prefix
+#   --prefix DIR        Wine prefix of these cases alone (ended after each case
+#                       when the case brings its own X server)
 #   --exe FILE          Arvenlo.exe as built
 #   --uiauto FILE       uiauto.exe as built
 #   --workdir DIR       scratch folder of this case (emptied first)
@@ -53,9 +54,17 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 xvfb_pid=
 app_pid=
+# Wine binds its desktop to the display of the process that opened it
+# first, and keeps it while the wineserver lives. With an X server of our
+# own, the prefix (which only these cases use) is therefore started afresh
+# for the case and ended before the X server goes.
+end_wine() { WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1; WINEPREFIX=$prefix wineserver -w >/dev/null 2>&1; }
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  if [ -n "$xvfb_pid" ]; then
+    end_wine
+    kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  fi
 }
 trap cleanup EXIT
 
@@ -79,6 +88,7 @@ if [ -z "${DISPLAY:-}" ]; then
     kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=
   done
   [ -n "${DISPLAY:-}" ] || fail "could not start Xvfb"
+  [ -f "$prefix/.arvenlo-ready" ] && end_wine
 fi
 
 rm -rf "$workdir" && mkdir -p "$workdir" || fail "cannot make $workdir"
