@@ -5,6 +5,12 @@
 
 #include <string>
 
+// <windows.h> defines FreeModule as a macro for FreeLibrary, which would turn
+// the declaration below into nonsense in a file that includes it first.
+#ifdef FreeModule
+#undef FreeModule
+#endif
+
 namespace platform {
 
 using ModuleHandle = void*;  // null is "no module"
