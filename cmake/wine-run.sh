@@ -19,4 +19,16 @@ if [ ! -f "$WINEPREFIX/.arvenlo-ready" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+# Keep a server and Wine's own services up between programs, started here
+# with their output going nowhere. Otherwise each program starts them anew,
+# they inherit its output, and CTest waits seconds for them to let go of it.
+# Wine names its socket folder after the prefix's device and inode; when the
+# socket is there, a server is already running.
+server=server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")
+running() { compgen -G "/tmp/wine-*/$server/socket" >/dev/null || compgen -G "/tmp/.wine-$(id -u)/$server/socket" >/dev/null; }
+if ! running; then
+  setsid wineserver -p60 </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 1 50); do running && break; sleep 0.1; done
+  wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+fi
 exec wine "$@"

@@ -21,7 +21,7 @@ echo "== test win64 (Wine)"
 # A fresh Wine prefix per run keeps runs independent of each other.
 if [ -d build/win64/wineprefix ]; then
   WINEPREFIX="$PWD/build/win64/wineprefix" wineserver -k 2>/dev/null || true
-  rm -rf build/win64/wineprefix build/win64/wineprefix.lock
+  rm -rf build/win64/wineprefix*
 fi
 source scripts/xvfb.sh
 status=0
