@@ -51,6 +51,7 @@ REGEDIT4
 [HKEY_LOCAL_MACHINE\\$product]
 "ProductName"="AutoCAD 2007 (demo)"
 "Location"="$acad"
+"AcadLocation"="$acad"
 
 [HKEY_LOCAL_MACHINE\\$product\\Applications\\ArvenloStarter]
 "LOADCTRLS"=dword:00000002
@@ -112,7 +113,7 @@ show_usage() {
   wine "$bin/tests/uiauto/uiauto.exe" --exe Arvenlo.exe --timeout 30000 \
     --out "$(winpath "$demo/box.txt")" --press-id 1 >/dev/null 2>&1 || true
   wait $pid || true
-  sed 's/^/   | /; s/\\r\\n/\n   |     /g; s/\\n/\n   |     /g; s/\\t/    /g' "$demo/box.txt" 2>/dev/null |
+  sed 's/^/   | /; s/\\r\\n/\n   |     /g; s/\\n/\n   |     /g; s/\\t/    /g; s/\\\\/\\/g' "$demo/box.txt" 2>/dev/null |
     grep -v '^   | class=' || echo "   (no message box was seen)"
 }
 echo
@@ -131,16 +132,19 @@ cat > "$demo/session.scr" <<'EOF'
 QYCHANGEPROFILE
 Plant
 #wait 500
+QYCHANGEPROFILE
+Design
+#wait 500
 QUIT
 EOF
 (cd "$demo/AutoCAD" && wine ./acad.exe /b "$(winpath "$demo/session.scr")" \
-   /journal "$(winpath "$demo/journal.txt")" /timeout 60) || true
+   /journal "$(winpath "$demo/journal.txt")" /timeout 60 >/dev/null) || true
 sed 's/^/   | /' "$demo/journal.txt"
 
 echo
 echo "== 4. Arvenlo.exe -dp Plant   (delete the profile in every installation)"
 manager -dp Plant
 manager -d "$(winpath "$demo/dump2.txt")"
-grep -A3 '^Profiles:' "$demo/dump2.txt" | sed 's/^/   | /'
+sed -n '/^Profiles:/,/^Applications:/p' "$demo/dump2.txt" | sed 's/^/   | /'
 echo
 echo "Demo folder: $demo"
