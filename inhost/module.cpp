@@ -1,6 +1,7 @@
 #include "inhost/module.h"
 
 #include "common/language.h"
+#include "common/reglib_binding.h"
 #include "common/resource_ids.h"
 #include "inhost/build.h"
 #include "inhost/companion.h"
@@ -40,6 +41,9 @@ void Initialise(host::Host& host, void* appId) {
     linker->registerAppMDIAware(appId);
   }
   common::ChooseUiLanguage(common::LanguageIniPath());
+  // The registration library beside this module (or one folder up); without
+  // it the page's library calls do nothing.
+  common::BindRegLib();
   if (!IsLtBuild()) CreateOptionsPage();
   g_pipeName.clear();
   g_manager = new QyProfileManager(host, &g_pipeName);
@@ -67,6 +71,7 @@ void Unload(host::Host& host) {
   if (!IsLtBuild()) DestroyOptionsPage();
   // The host would otherwise keep commands whose code goes with this module.
   if (host::CommandStack* commands = host.commandStack()) commands->removeGroup(kCommandGroup);
+  common::UnbindRegLib();
   g_host = nullptr;
 }
 
