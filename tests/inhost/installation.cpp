@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/reg_text.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/registry_key.h"
@@ -23,18 +24,6 @@ std::string WinePath(std::string path) {
   return path.size() > 1 && path[1] == ':' ? path : "Z:" + path;
 }
 
-void DeleteTree(platform::RegHandle root, const std::string& path) {
-  std::vector<std::string> children;
-  {
-    platform::RegistryKey key;
-    if (key.Open(root, path, platform::kKeyAllAccess) != platform::kErrSuccess) return;
-    std::string child;
-    for (std::uint32_t i = 0; key.EnumKeyName(i, &child, 1024) == platform::kErrSuccess; ++i)
-      children.push_back(child);
-  }
-  for (const std::string& child : children) DeleteTree(root, path + "\\" + child);
-  platform::RegRemoveKey(root, path.c_str());
-}
 
 void DeleteFolderTree(const std::string& folder) {
   for (const platform::FolderEntry& e : platform::ListFolder(folder)) {
@@ -96,8 +85,8 @@ Installation::Installation(const std::string& name, bool lt) : lt_(lt) {
 Installation::~Installation() { Cleanup(); }
 
 void Installation::Cleanup() {
-  DeleteTree(platform::kHkeyLocalMachine, productKey_);
-  DeleteTree(platform::kHkeyCurrentUser, productKey_);
+  testsupport::DeleteRegTree(platform::kHkeyLocalMachine, productKey_);
+  testsupport::DeleteRegTree(platform::kHkeyCurrentUser, productKey_);
   DeleteFolderTree(folder_.substr(0, folder_.size() - 1));
 }
 

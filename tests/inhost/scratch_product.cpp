@@ -4,24 +4,13 @@
 
 #include <vector>
 
+#include "tests/support/reg_text.h"
 #include "platform/registry_key.h"
 
 namespace fakes {
 
 namespace {
 
-void DeleteTree(platform::RegHandle root, const std::string& path) {
-  std::vector<std::string> children;
-  {
-    platform::RegistryKey key;
-    if (key.Open(root, path, platform::kKeyAllAccess) != platform::kErrSuccess) return;
-    std::string child;
-    for (std::uint32_t i = 0; key.EnumKeyName(i, &child, 1024) == platform::kErrSuccess; ++i)
-      children.push_back(child);
-  }
-  for (const std::string& child : children) DeleteTree(root, path + "\\" + child);
-  platform::RegRemoveKey(root, path.c_str());
-}
 
 std::string Below(const std::string& key, const std::string& path) {
   return path.empty() ? key : key + "\\" + path;
@@ -35,13 +24,13 @@ ScratchProduct::ScratchProduct(const std::string& release) {
   for (char& c : tag)
     if (c == '/' || c == '\\') c = '_';
   key_ = "Software\\Autodesk\\AutoCAD\\" + release + "\\ACAD-UT" + tag + ":409";
-  DeleteTree(platform::kHkeyLocalMachine, key_);
-  DeleteTree(platform::kHkeyCurrentUser, key_);
+  testsupport::DeleteRegTree(platform::kHkeyLocalMachine, key_);
+  testsupport::DeleteRegTree(platform::kHkeyCurrentUser, key_);
 }
 
 ScratchProduct::~ScratchProduct() {
-  DeleteTree(platform::kHkeyLocalMachine, key_);
-  DeleteTree(platform::kHkeyCurrentUser, key_);
+  testsupport::DeleteRegTree(platform::kHkeyLocalMachine, key_);
+  testsupport::DeleteRegTree(platform::kHkeyCurrentUser, key_);
 }
 
 void ScratchProduct::Write(platform::RegHandle root, const std::string& path, const char* name,
