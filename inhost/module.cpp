@@ -7,6 +7,7 @@
 #include "inhost/companion.h"
 #include "inhost/features.h"
 #include "inhost/profile_manager.h"
+#include "platform/names.h"
 #include "platform/modules.h"
 #include "platform/path.h"
 
@@ -21,17 +22,6 @@ std::string g_pipeName;
 std::string OwnFileName() {
   platform::PathParts self = platform::SplitPath(platform::ThisModulePath());
   return self.base + self.ext;
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
 }
 
 void Initialise(host::Host& host, void* appId) {
@@ -116,7 +106,7 @@ void CmdChangeProfile() {
   const std::string prompt = common::LoadLangString(common::kIdsEnterProfileName, language);
   char answer[2049] = "";
   if (g_host->getString(true, prompt.c_str(), answer, sizeof answer) != host::kRtNorm) return;
-  if (SameIgnoringCase(answer, GetCurrentProfileName(*g_host))) {
+  if (platform::SameNameIgnoringCase(answer, GetCurrentProfileName(*g_host))) {
     // The string's one %s is the answer; the answer itself is never a format.
     std::string format = common::LoadLangString(common::kIdsProfileAlreadyCurrent, language);
     std::string text;
